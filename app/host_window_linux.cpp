@@ -1,0 +1,39 @@
+#include "app/host_window.h"
+
+#include <GLFW/glfw3.h>
+#define GLFW_EXPOSE_NATIVE_X11
+#include <GLFW/glfw3native.h>
+
+#include <optional>
+
+namespace {
+
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+
+// The host may destroy its window at any moment; asking about a window that is gone
+// must not end up in Xlib's default error handler, which exits the process.
+std::optional<XWindowAttributes> hostAttributes(NativeWindowId window) {
+    Display* display = glfwGetX11Display();
+    if (display == nullptr) return std::nullopt;
+    XSync(display, False);
+    const auto previousHandler = XSetErrorHandler(ignoreXError);
+    XWindowAttributes attributes{};
+    const Status found = XGetWindowAttributes(display, static_cast<Window>(window), &attributes);
+    XSync(display, False);
+    XSetErrorHandler(previousHandler);
+    if (!found) return std::nullopt;
+    return attributes;
+}
+
+}  // namespace
+
+PixelSize hostClientSize(NativeWindowId window) {
+    const auto attributes = hostAttributes(window);
+    if (!attributes) return {};
+    return {attributes->width, attributes->height};
+}
+
+bool hostWindowEnabled(NativeWindowId window) {
+    const auto attributes = hostAttributes(window);
+    return attributes && attributes->map_state != IsUnmapped;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
