@@ -1,0 +1,3 @@
+#include "tests/support/test_paths.h"
+
+std::string sourceDir() { return ORLINDE_SOURCE_DIR; }
