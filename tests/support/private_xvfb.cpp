@@ -1,0 +1,48 @@
+#include "tests/support/private_xvfb.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <stdexcept>
+#include <string>
+
+PrivateXvfb::PrivateXvfb(int width, int height) : width_(width), height_(height) {
+    int ready[2];
+    if (pipe(ready) != 0) throw std::runtime_error("pipe failed");
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string readyFd = std::to_string(ready[1]);
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("fork failed");
+    if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) _exit(127);
+        close(ready[0]);
+        freopen("/dev/null", "w", stderr);
+        // -displayfd: the server picks a free display and writes its number once it accepts clients.
+        execlp("Xvfb", "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ready[1]);
+    // Read up to the line end: the server treats a reader that goes early as fatal.
+    std::string number;
+    pollfd wait{ready[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&wait, 1, 20000) == 1 && read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+    close(ready[0]);
+    if (number.empty() || c != '\n') {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        throw std::runtime_error("Xvfb did not start");
+    }
+    displayName_ = ":" + number;
+}
+
+PrivateXvfb::~PrivateXvfb() {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+}

@@ -1,0 +1,85 @@
+#include "tests/support/saver_stage.h"
+
+#include "tests/support/test_paths.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+std::string commandOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+        pclose(pipe);
+    }
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+const char* buildName(SaverBuild build) { return build == SaverBuild::Linux ? "Linux" : "Windows"; }
+
+SaverStage::SaverStage(SaverBuild build, int width, int height) : build_(build), xvfb_(width, height) {
+    screen_ = std::make_unique<XScreen>(xvfb_.displayName());
+    environment_.push_back("DISPLAY=" + xvfb_.displayName());
+    if (build_ == SaverBuild::Linux) return;
+
+    const std::string windowsBuild = commandOutput(sourceDir() + "/scripts/windows-test-build");
+    const bool wine64 = windowsBuild == "windows64";
+    windowsBuildDir_ = sourceDir() + "/build/" + windowsBuild;
+    wineLoader_ = wine64 ? "/usr/lib/wine/wine64" : "/usr/lib/wine/wine";
+    const std::string bits = wine64 ? "64" : "32";
+    if (std::system((sourceDir() + "/scripts/wine-prefix --bits " + bits + " >/dev/null").c_str()) != 0) {
+        throw std::runtime_error("cannot create the Wine prefix");
+    }
+    environment_.push_back("WINEPREFIX=" + sourceDir() + "/build/wineprefix" + bits);
+    environment_.push_back(wine64 ? "WINEARCH=win64" : "WINEARCH=win32");
+    environment_.push_back("WINEDEBUG=-all");
+    environment_.push_back("WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d");
+    wineserver_ = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/lib/wine/wineserver", "-f", "-p"},
+                                                 environment_);
+}
+
+SaverStage::~SaverStage() {
+    if (wineserver_ && wineserver_->running()) {
+        // The server ends every Wine process it serves (services.exe and the like leave
+        // our process tree), then it is ended by its PID.
+        ChildProcess stop({"/usr/lib/wine/wineserver", "-k"}, environment_);
+        stop.waitFor(std::chrono::seconds(20));
+        wineserver_->waitFor(std::chrono::seconds(5));
+    }
+}
+
+std::unique_ptr<ChildProcess> SaverStage::start(std::vector<std::string> argv, const std::vector<std::string>& extra) {
+    std::vector<std::string> environment = environment_;
+    environment.insert(environment.end(), extra.begin(), extra.end());
+    return std::make_unique<ChildProcess>(argv, environment);
+}
+
+std::unique_ptr<ChildProcess> SaverStage::startSaver(const std::vector<std::string>& arguments,
+                                                     const std::vector<std::string>& environment) {
+    std::vector<std::string> argv;
+    if (build_ == SaverBuild::Linux) {
+        argv.push_back(linuxBuildDir() + "/orlinde-saver");
+    } else {
+        argv.push_back(wineLoader_);
+        argv.push_back(windowsBuildDir_ + "/Orlinde.scr");
+    }
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return start(argv, environment);
+}
+
+std::unique_ptr<ChildProcess> SaverStage::startTool(const std::string& name, const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv;
+    if (build_ == SaverBuild::Linux) {
+        argv.push_back(linuxBuildDir() + "/tools/" + name);
+    } else {
+        argv.push_back(wineLoader_);
+        argv.push_back(windowsBuildDir_ + "/tools/" + name + ".exe");
+    }
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return start(argv, {});
+}
