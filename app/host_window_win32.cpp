@@ -19,3 +19,5 @@ PixelSize hostClientSize(NativeWindowId window) {
 }
 
 bool hostWindowEnabled(NativeWindowId window) { return IsWindowEnabled(toHwnd(window)) != FALSE; }
+
+std::uintptr_t hostWindowHandle(NativeWindowId window) { return reinterpret_cast<std::uintptr_t>(toHwnd(window)); }

@@ -1,11 +1,13 @@
 #include "app/saver_app.h"
 
+#include "app/display_errors.h"
 #include "app/host_window.h"
 #include "app/message_box.h"
 #include "app/os_version.h"
 #include "app/saver_callbacks.h"
 #include "app/saver_icon.h"
 #include "app/window_size.h"
+#include "glfw_ext/native_attach.h"
 #include "render/gl_entry_points.h"
 #include "render/scene.h"
 #include "render/shader_inputs.h"
@@ -37,6 +39,7 @@ SaverApp::SaverApp(LaunchOptions* launchOptions) : options(launchOptions) {
 
 void SaverApp::startLibrary() {
     glfwSetErrorCallback(onLibraryError);  // first, so that glfwInit's own errors are shown
+    installDisplayErrorHandler();
     if (glfwInit() == GLFW_FALSE) {
         showMessageBox("Failed to initialize GLFW", "Debug", MessageIcon::Information);
     }
@@ -59,7 +62,8 @@ void SaverApp::openWindow() {
     glfwWindowHint(GLFW_STEREO, 0);
 
     if (options->mode == LaunchMode::Preview) {
-        window = nullptr;  // attaching to the host's window is not available yet
+        // The host's window becomes the saver window; none of our own is made.
+        window = glfwAttachNativeWindow(hostWindowHandle(options->parentWindow), nullptr);
     } else {
         window = glfwCreateWindow(windowSize.width(), windowSize.height(), "Orlinde Screensaver",
                                   glfwGetPrimaryMonitor(), nullptr);
@@ -109,6 +113,14 @@ void SaverApp::run() {
         running = running && !glfwWindowShouldClose(window);
         if (options->mode == LaunchMode::Preview && !hostWindowEnabled(options->parentWindow)) break;
     } while (running);
+    if (options->mode == LaunchMode::Preview) handBackHostWindow();
+}
+
+// The host's window outlives us: it gets its own window procedure back and loses what
+// we put on it (the library's property, our icons, our cursor), as if never wrapped.
+void SaverApp::handBackHostWindow() {
+    glfwDestroyWindow(window);
+    window = nullptr;
 }
 
 void SaverApp::frame() {

@@ -14,8 +14,8 @@ public:
     explicit SaverApp(LaunchOptions* options);
 
     // Sets the scene up, then draws, presents and polls until Escape, a close request or,
-    // in a preview, the host disabling its window. Keys and buttons end the process
-    // from inside the event poll.
+    // in a preview, the host disabling its window, which is then handed back. Keys and
+    // buttons end the process from inside the event poll.
     void run();
     // One frame: the time since the library started, handed to the scene, then drawn.
     void frame();
@@ -31,6 +31,7 @@ private:
     void chooseWindowSize();
     void openWindow();
     void setFixedGlState();
+    void handBackHostWindow();
 };
 
 // The process's saver; set by the entry, never freed.

@@ -1,0 +1,3 @@
+#include "app/display_errors.h"
+
+void installDisplayErrorHandler() {}
