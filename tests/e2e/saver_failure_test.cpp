@@ -40,11 +40,17 @@ std::vector<std::string> boxesOfFailedStart(SaverStage& stage, const std::vector
 
 class SaverFailure : public testing::TestWithParam<SaverBuild> {};
 
+// 0, and a handle that names no window (beyond the ids an X server hands out, and no
+// HWND either): the library says why, then the saver's own box, and nothing is drawn.
 TEST_P(SaverFailure, PreviewOfNoWindowShowsFailedToOpenWindow) {
-    SaverStage stage(GetParam());
-    const auto boxes = boxesOfFailedStart(stage, {"/p", "0"});
-    ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes.back(), "Debug: Failed to open window");
+    for (const char* handle : {"0", "2147483000"}) {
+        SaverStage stage(GetParam());
+        const auto boxes = boxesOfFailedStart(stage, {"/p", handle});
+        ASSERT_EQ(boxes.size(), 2u) << handle;
+        EXPECT_EQ(boxes.front().rfind("Error: ", 0), 0u) << boxes.front();
+        EXPECT_EQ(boxes.back(), "Debug: Failed to open window");
+        EXPECT_TRUE(stage.screen().shownTopLevelWindows().empty()) << handle;
+    }
 }
 
 // Only the Linux build can be started without a display; Wine cannot.

@@ -9,11 +9,17 @@
 #include <stdexcept>
 #include <string>
 
-PrivateXvfb::PrivateXvfb(int width, int height) : width_(width), height_(height) {
+PrivateXvfb::PrivateXvfb(int width, int height, const std::vector<std::string>& arguments)
+    : width_(width), height_(height) {
     int ready[2];
     if (pipe(ready) != 0) throw std::runtime_error("pipe failed");
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     const std::string readyFd = std::to_string(ready[1]);
+    std::vector<std::string> command = {"Xvfb", "-displayfd", readyFd, "-screen", "0", screen, "-nolisten", "tcp"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : command) argv.push_back(word.data());
+    argv.push_back(nullptr);
     const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -23,8 +29,7 @@ PrivateXvfb::PrivateXvfb(int width, int height) : width_(width), height_(height)
         close(ready[0]);
         freopen("/dev/null", "w", stderr);
         // -displayfd: the server picks a free display and writes its number once it accepts clients.
-        execlp("Xvfb", "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
+        execvp("Xvfb", argv.data());
         _exit(127);
     }
     close(ready[1]);

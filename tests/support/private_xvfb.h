@@ -1,11 +1,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // An X server of the test's own, ended by its PID when the object goes.
 class PrivateXvfb {
 public:
-    PrivateXvfb(int width, int height);
+    // `arguments` go to the server as well (for instance "-extension", "Composite").
+    PrivateXvfb(int width, int height, const std::vector<std::string>& arguments = {});
     ~PrivateXvfb();
     PrivateXvfb(const PrivateXvfb&) = delete;
     PrivateXvfb& operator=(const PrivateXvfb&) = delete;

@@ -22,7 +22,8 @@ std::string commandOutput(const std::string& command) {
 
 const char* buildName(SaverBuild build) { return build == SaverBuild::Linux ? "Linux" : "Windows"; }
 
-SaverStage::SaverStage(SaverBuild build, int width, int height) : build_(build), xvfb_(width, height) {
+SaverStage::SaverStage(SaverBuild build, int width, int height, const std::vector<std::string>& xvfbArguments)
+    : build_(build), xvfb_(width, height, xvfbArguments) {
     screen_ = std::make_unique<XScreen>(xvfb_.displayName());
     environment_.push_back("DISPLAY=" + xvfb_.displayName());
     if (build_ == SaverBuild::Linux) return;
@@ -70,6 +71,20 @@ std::unique_ptr<ChildProcess> SaverStage::startSaver(const std::vector<std::stri
     }
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     return start(argv, environment);
+}
+
+std::string SaverStage::saverProgram() const {
+    return programPath(build_ == SaverBuild::Linux ? linuxBuildDir() + "/orlinde-saver"
+                                                   : windowsBuildDir_ + "/Orlinde.scr");
+}
+
+std::string SaverStage::programPath(const std::string& path) const {
+    if (build_ == SaverBuild::Linux) return path;
+    std::string dos = "Z:" + path;
+    for (char& c : dos) {
+        if (c == '/') c = '\\';
+    }
+    return dos;
 }
 
 std::unique_ptr<ChildProcess> SaverStage::startTool(const std::string& name, const std::vector<std::string>& arguments) {

@@ -19,7 +19,9 @@ const char* buildName(SaverBuild build);
 // wineserver of the stage's own. Everything is ended by PID when the stage goes.
 class SaverStage {
 public:
-    explicit SaverStage(SaverBuild build, int width = 1280, int height = 1024);
+    // `xvfbArguments` go to the stage's X server too.
+    explicit SaverStage(SaverBuild build, int width = 1280, int height = 1024,
+                        const std::vector<std::string>& xvfbArguments = {});
     ~SaverStage();
     SaverStage(const SaverStage&) = delete;
     SaverStage& operator=(const SaverStage&) = delete;
@@ -30,6 +32,11 @@ public:
     // Starts a helper program from tools/: Linux builds take the native one, Windows
     // builds the one built with the Windows build, under the same wineserver.
     std::unique_ptr<ChildProcess> startTool(const std::string& name, const std::vector<std::string>& arguments);
+
+    // The saver executable, and any path, as the stage's programs name them (under
+    // Wine a DOS path on drive Z:), for helpers that start the saver themselves.
+    std::string saverProgram() const;
+    std::string programPath(const std::string& path) const;
 
     SaverBuild build() const { return build_; }
     XScreen& screen() { return *screen_; }

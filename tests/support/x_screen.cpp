@@ -83,6 +83,23 @@ std::vector<ScreenWindow> XScreen::titledWindows() {
     return found;
 }
 
+std::vector<unsigned long> XScreen::shownTopLevelWindows() {
+    std::vector<unsigned long> shown;
+    Window rootReturn = 0, parentReturn = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &rootReturn, &parentReturn, &children, &count)) return shown;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes{};
+        if (XGetWindowAttributes(display_, children[i], &attributes) && attributes.map_state == IsViewable &&
+            (attributes.width > 1 || attributes.height > 1)) {
+            shown.push_back(children[i]);
+        }
+    }
+    if (children != nullptr) XFree(children);
+    return shown;
+}
+
 std::optional<ScreenWindow> XScreen::waitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {

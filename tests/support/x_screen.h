@@ -40,6 +40,9 @@ public:
 
     // Mapped windows anywhere in the tree that carry a title (WM_NAME or _NET_WM_NAME).
     std::vector<ScreenWindow> titledWindows();
+    // Top-level windows that are shown, titled or not, leaving out the 1 x 1 ones that
+    // Wine keeps mapped off screen for its own use.
+    std::vector<unsigned long> shownTopLevelWindows();
     std::optional<ScreenWindow> waitForWindow(const std::string& title, std::chrono::milliseconds timeout);
 
     ScreenImage capture();
