@@ -1,0 +1,25 @@
+#include "tests/support/gl_test_context.h"
+
+#include "render/gl_entry_points.h"
+
+#include <stdexcept>
+
+GlTestContext::GlTestContext(int width, int height) {
+    if (glfwInit() == GLFW_FALSE) throw std::runtime_error("glfwInit failed");
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    window_ = glfwCreateWindow(width, height, "GL test", nullptr, nullptr);
+    if (window_ == nullptr) {
+        glfwTerminate();
+        throw std::runtime_error("no GL window");
+    }
+    glfwMakeContextCurrent(window_);
+    missingEntryPoints_ = loadGlEntryPoints();
+}
+
+GlTestContext::~GlTestContext() {
+    glfwDestroyWindow(window_);
+    glfwTerminate();
+}

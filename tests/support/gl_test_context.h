@@ -1,0 +1,20 @@
+#pragma once
+
+struct GLFWwindow;
+
+// A real OpenGL context for GL tests: an invisible GLFW window with the saver's context
+// hints, current on this thread, with the program's entry points loaded.
+class GlTestContext {
+public:
+    GlTestContext(int width = 256, int height = 256);
+    ~GlTestContext();
+    GlTestContext(const GlTestContext&) = delete;
+    GlTestContext& operator=(const GlTestContext&) = delete;
+
+    GLFWwindow* window() const { return window_; }
+    int missingEntryPoints() const { return missingEntryPoints_; }
+
+private:
+    GLFWwindow* window_ = nullptr;
+    int missingEntryPoints_ = 0;
+};
