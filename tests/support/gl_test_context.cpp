@@ -3,6 +3,7 @@
 #include "render/gl_entry_points.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 GlTestContext::GlTestContext(int width, int height) {
     if (glfwInit() == GLFW_FALSE) throw std::runtime_error("glfwInit failed");
@@ -17,6 +18,14 @@ GlTestContext::GlTestContext(int width, int height) {
     }
     glfwMakeContextCurrent(window_);
     missingEntryPoints_ = loadGlEntryPoints();
+    const auto load = [](auto& slot, const char* name) {
+        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(glfwGetProcAddress(name));
+    };
+    load(readBack_.getProgramiv, "glGetProgramiv");
+    load(readBack_.getUniformfv, "glGetUniformfv");
+    load(readBack_.getBufferParameteriv, "glGetBufferParameteriv");
+    load(readBack_.getBufferSubData, "glGetBufferSubData");
+    load(readBack_.getVertexAttribiv, "glGetVertexAttribiv");
 }
 
 GlTestContext::~GlTestContext() {

@@ -1,6 +1,15 @@
 #pragma once
 
-struct GLFWwindow;
+#include "render/gl_entry_points.h"
+
+// Entry points only the tests use, to read GL state back.
+struct GlReadBack {
+    PFNGLGETPROGRAMIVPROC getProgramiv = nullptr;
+    PFNGLGETUNIFORMFVPROC getUniformfv = nullptr;
+    PFNGLGETBUFFERPARAMETERIVPROC getBufferParameteriv = nullptr;
+    PFNGLGETBUFFERSUBDATAPROC getBufferSubData = nullptr;
+    PFNGLGETVERTEXATTRIBIVPROC getVertexAttribiv = nullptr;
+};
 
 // A real OpenGL context for GL tests: an invisible GLFW window with the saver's context
 // hints, current on this thread, with the program's entry points loaded.
@@ -13,8 +22,10 @@ public:
 
     GLFWwindow* window() const { return window_; }
     int missingEntryPoints() const { return missingEntryPoints_; }
+    const GlReadBack& readBack() const { return readBack_; }
 
 private:
     GLFWwindow* window_ = nullptr;
     int missingEntryPoints_ = 0;
+    GlReadBack readBack_;
 };
