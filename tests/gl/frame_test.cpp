@@ -17,13 +17,13 @@ std::atomic<bool> countingAllocations{false};
 std::atomic<long> allocations{0};
 }  // namespace
 
+// Counts every allocation made through new; the library's operator delete frees with
+// free(), which matches the malloc here.
 void* operator new(std::size_t size) {
     if (countingAllocations) ++allocations;
     if (void* p = std::malloc(size > 0 ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
