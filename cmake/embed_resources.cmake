@@ -125,3 +125,15 @@ if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
     "#include \"resources/resource_catalogue.h\"\n\nnamespace {\n\n${tables}${rows}\n}  // namespace\n\n"
     "const ResourceCatalogue resourceCatalogue{${entries}, ${index}};\n")
 endif()
+
+# orlinde_add_resource_library(<object library> <rc file>): the resources a .rc lists, for
+# this platform: windres on Windows, the byte-table catalogue on Linux.
+function(orlinde_add_resource_library target rc)
+  add_library(${target} OBJECT)
+  if(WIN32)
+    orlinde_add_rc_resources(${target} "${rc}")
+  else()
+    target_link_libraries(${target} PRIVATE orlinde_warnings)
+    orlinde_embed_resources(${target} "${rc}")
+  endif()
+endfunction()
