@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The value types in which the OBJ/MTL loader hands over a mesh. They are kept apart from

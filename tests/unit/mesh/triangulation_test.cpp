@@ -96,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         TriangulateCase{"QuadrilateralWithSharedPosition",
                         {Vector3(1, 1, 1), Vector3(2, 2, 2), Vector3(2, 2, 2), Vector3(3, 1, 1)},
                         {0, 1, 2, 3, 1, 2, 3}},
-        // Every corner on one line: no triangle is an ear test away from NaN, so all are
-        // clipped, and the last four give the fixed split.
+        // Every corner on one line: each ear test meets a degenerate triangle and finds no
+        // corner inside, so corners are clipped in turn and the last four get the fixed split.
         TriangulateCase{"CollinearPentagon",
                         {Vector3(0, 0, 0), Vector3(1, 0, 0), Vector3(2, 0, 0), Vector3(3, 0, 0), Vector3(4, 0, 0)},
                         {0, 1, 4, 1, 2, 4, 2, 3, 4}},
