@@ -30,6 +30,9 @@ test: linux windows $(WINDOWS_TEST_BUILD)
 run: linux
 	@scripts/run-saver linux
 
+bench: linux
+	@scripts/bench
+
 run-windows: windows $(WINDOWS_TEST_BUILD) linux
 	@scripts/run-saver $(WINDOWS_TEST_BUILD)
 
