@@ -30,8 +30,16 @@ test: linux windows $(WINDOWS_TEST_BUILD)
 run: linux
 	@scripts/run-saver linux
 
+bench: linux
+	@scripts/bench
+
 run-windows: windows $(WINDOWS_TEST_BUILD) linux
 	@scripts/run-saver $(WINDOWS_TEST_BUILD)
+
+# The fuzzers (clang, libFuzzer with ASan and UBSan, build/fuzz) for five minutes; make test
+# runs them briefly.
+fuzz: deps
+	@scripts/fuzz 300
 
 clean:
 	rm -rf build

@@ -10,11 +10,5 @@ struct PixelRgb {
     int r = 0, g = 0, b = 0;
 };
 
-// Empty when the picture fits; otherwise what does not. A picture of one single colour
-// means nothing is drawn yet, which `uniform` reports so that callers can tell it apart.
-struct GalaxyVerdict {
-    bool uniform = false;
-    std::string problem;
-};
-
-GalaxyVerdict judgeGalaxy(int width, int height, const std::function<PixelRgb(int x, int y)>& pixel);
+// Empty when the picture fits; otherwise what does not.
+std::string galaxyProblem(int width, int height, const std::function<PixelRgb(int x, int y)>& pixel);

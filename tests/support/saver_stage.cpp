@@ -60,14 +60,15 @@ std::unique_ptr<ChildProcess> SaverStage::start(std::vector<std::string> argv, c
     return std::make_unique<ChildProcess>(argv, environment);
 }
 
-std::unique_ptr<ChildProcess> SaverStage::startSaver(const std::vector<std::string>& arguments,
+std::unique_ptr<ChildProcess> SaverStage::startBuilt(const std::string& linuxPath, const std::string& windowsPath,
+                                                     const std::vector<std::string>& arguments,
                                                      const std::vector<std::string>& environment) {
     std::vector<std::string> argv;
     if (build_ == SaverBuild::Linux) {
-        argv.push_back(linuxBuildDir() + "/orlinde-saver");
+        argv.push_back(linuxBuildDir() + "/" + linuxPath);
     } else {
         argv.push_back(wineLoader_);
-        argv.push_back(windowsBuildDir_ + "/Orlinde.scr");
+        argv.push_back(windowsBuildDir_ + "/" + windowsPath);
     }
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     return start(argv, environment);
@@ -87,14 +88,16 @@ std::string SaverStage::programPath(const std::string& path) const {
     return dos;
 }
 
+std::unique_ptr<ChildProcess> SaverStage::startSaver(const std::vector<std::string>& arguments,
+                                                     const std::vector<std::string>& environment) {
+    return startBuilt("orlinde-saver", "Orlinde.scr", arguments, environment);
+}
+
+std::unique_ptr<ChildProcess> SaverStage::startVariant(const std::string& name,
+                                                       const std::vector<std::string>& arguments) {
+    return startBuilt("variants/" + name, "variants/" + name + ".exe", arguments, {});
+}
+
 std::unique_ptr<ChildProcess> SaverStage::startTool(const std::string& name, const std::vector<std::string>& arguments) {
-    std::vector<std::string> argv;
-    if (build_ == SaverBuild::Linux) {
-        argv.push_back(linuxBuildDir() + "/tools/" + name);
-    } else {
-        argv.push_back(wineLoader_);
-        argv.push_back(windowsBuildDir_ + "/tools/" + name + ".exe");
-    }
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return start(argv, {});
+    return startBuilt("tools/" + name, "tools/" + name + ".exe", arguments, {});
 }

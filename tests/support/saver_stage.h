@@ -29,6 +29,8 @@ public:
     // Starts the saver with these command-line arguments.
     std::unique_ptr<ChildProcess> startSaver(const std::vector<std::string>& arguments,
                                              const std::vector<std::string>& environment = {});
+    // Starts a test-only build of the saver (tests/variants) with these arguments.
+    std::unique_ptr<ChildProcess> startVariant(const std::string& name, const std::vector<std::string>& arguments);
     // Starts a helper program from tools/: Linux builds take the native one, Windows
     // builds the one built with the Windows build, under the same wineserver.
     std::unique_ptr<ChildProcess> startTool(const std::string& name, const std::vector<std::string>& arguments);
@@ -45,6 +47,9 @@ public:
     const std::vector<std::string>& environment() const { return environment_; }
 
 private:
+    std::unique_ptr<ChildProcess> startBuilt(const std::string& linuxPath, const std::string& windowsPath,
+                                             const std::vector<std::string>& arguments,
+                                             const std::vector<std::string>& environment);
     std::unique_ptr<ChildProcess> start(std::vector<std::string> argv, const std::vector<std::string>& extra);
 
     SaverBuild build_;
