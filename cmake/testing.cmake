@@ -9,13 +9,20 @@ else()
 endif()
 
 # orlinde_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [LABELS <labels...>]
-#                  [TIMEOUT <seconds>] [DISPLAY])
+#                  [TIMEOUT <seconds>] [DISPLAY] [RESOURCES <object library>])
 # One test program of the program's code with its resources. DISPLAY runs it on a private
-# Xvfb (Linux; under Wine every run gets one anyway).
+# Xvfb (Linux; under Wine every run gets one anyway). RESOURCES embeds a test's own
+# resource library in place of the program's.
 function(orlinde_add_test name)
-  cmake_parse_arguments(arg "DISPLAY" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+  cmake_parse_arguments(arg "DISPLAY" "TIMEOUT;RESOURCES" "SOURCES;LIBRARIES;LABELS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE orlinde_program orlinde_test_support GTest::gtest_main ${arg_LIBRARIES})
+  if(arg_RESOURCES)
+    target_link_libraries(${name} PRIVATE orlinde)
+    target_sources(${name} PRIVATE $<TARGET_OBJECTS:${arg_RESOURCES}>)
+  else()
+    target_link_libraries(${name} PRIVATE orlinde_program)
+  endif()
+  target_link_libraries(${name} PRIVATE orlinde_test_support GTest::gtest_main ${arg_LIBRARIES})
   if(arg_DISPLAY AND NOT WIN32)
     add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb $<TARGET_FILE:${name}>)
   else()
