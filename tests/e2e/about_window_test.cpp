@@ -188,6 +188,11 @@ TEST_P(AboutWindowRun, ShowsTheWindowOpensThePageAndEndsWhenClosed) {
         EXPECT_EQ(screen.at(p.clientX + x, p.clientY + y), kBackground) << "just outside the picture: " << x << ", " << y;
     }
 
+    // The notice shares the button's id but sends nothing.
+    stage.screen().moveMouse(p.clientX + 100, p.clientY + 165);
+    stage.screen().pressAndReleaseButton(1);
+    EXPECT_EQ(browser_.waitForCapture(1s), "") << "the notice opened the page";
+
     // The lower part of the button, below the notice control's rectangle.
     stage.screen().moveMouse(p.clientX + 200, p.clientY + 236);
     stage.screen().pressAndReleaseButton(1);
