@@ -38,5 +38,10 @@ docs: linux $(WINDOWS_TEST_BUILD)
 	tools/about_screenshot.sh linux docs/about-linux.png
 	tools/about_screenshot.sh $(WINDOWS_TEST_BUILD) docs/about-windows.png
 
+# The fuzzers (clang, libFuzzer with ASan and UBSan, build/fuzz) for five minutes; make test
+# runs them briefly.
+fuzz: deps
+	@scripts/fuzz 300
+
 clean:
 	rm -rf build

@@ -1,8 +1,9 @@
-# The Linux build's resources: the TEXTFILE and BITMAP lines of a .rc file become a
-# catalogue of byte tables (resources/resource_catalogue.h), so the .rc stays the one list
-# of what the program embeds. Bitmaps are stored as windres stores them, without the
-# 14-byte file header. Included from CMake it defines orlinde_embed_resources; run with
-# cmake -P (RC_FILE, OUTPUT) it writes the catalogue source.
+# A .rc file is the one list of what a program embeds. Windows: windres compiles it, and
+# the files it names become dependencies. Linux: its TEXTFILE and BITMAP lines become a
+# catalogue of byte tables (resources/resource_catalogue.h); bitmaps are stored as windres
+# stores them, without the 14-byte file header. Included from CMake this defines
+# orlinde_add_rc_resources and orlinde_embed_resources; run with cmake -P (RC_FILE,
+# OUTPUT) it writes the catalogue source.
 
 if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
   cmake_minimum_required(VERSION 3.25)
@@ -38,6 +39,33 @@ function(orlinde_read_rc_entries rc prefix)
   set(${prefix}_ids "${ids}" PARENT_SCOPE)
   set(${prefix}_kinds "${kinds}" PARENT_SCOPE)
   set(${prefix}_files "${files}" PARENT_SCOPE)
+endfunction()
+
+# Every file a .rc names (absolute), whatever its type.
+function(orlinde_rc_files rc out)
+  cmake_path(GET rc PARENT_PATH rc_dir)
+  file(STRINGS "${rc}" lines)
+  set(files "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^[ \t]*[0-9]+[ \t]+[A-Za-z0-9_]+[ \t]+\"([^\"]+)\"")
+      set(path "${CMAKE_MATCH_1}")
+      cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${rc_dir}")
+      list(APPEND files "${path}")
+    endif()
+  endforeach()
+  set(${out} "${files}" PARENT_SCOPE)
+endfunction()
+
+# orlinde_add_rc_resources(<object library> <rc file>): windres builds the .rc into the
+# library; a change to any file it names rebuilds it, and editing the .rc reconfigures.
+function(orlinde_add_rc_resources target rc)
+  cmake_path(ABSOLUTE_PATH rc BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+  orlinde_rc_files("${rc}" files)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${rc}")
+  target_sources(${target} PRIVATE "${rc}")
+  set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${files}")
+  cmake_path(GET rc PARENT_PATH rc_dir)
+  target_include_directories(${target} PRIVATE "${rc_dir}")
 endfunction()
 
 set(ORLINDE_EMBED_SCRIPT "${CMAKE_CURRENT_LIST_FILE}")
@@ -97,3 +125,15 @@ if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
     "#include \"resources/resource_catalogue.h\"\n\nnamespace {\n\n${tables}${rows}\n}  // namespace\n\n"
     "const ResourceCatalogue resourceCatalogue{${entries}, ${index}};\n")
 endif()
+
+# orlinde_add_resource_library(<object library> <rc file>): the resources a .rc lists, for
+# this platform: windres on Windows, the byte-table catalogue on Linux.
+function(orlinde_add_resource_library target rc)
+  add_library(${target} OBJECT)
+  if(WIN32)
+    orlinde_add_rc_resources(${target} "${rc}")
+  else()
+    target_link_libraries(${target} PRIVATE orlinde_warnings)
+    orlinde_embed_resources(${target} "${rc}")
+  endif()
+endfunction()

@@ -22,8 +22,7 @@ public:
     BitmapPicture(const BitmapPicture&) = delete;
     BitmapPicture& operator=(const BitmapPicture&) = delete;
 
-    // False when there is no such bitmap; width and height are then 0.
-    bool loaded() const;
+    // 0 x 0 when there is no such bitmap.
     int width() const;
     int height() const;
 

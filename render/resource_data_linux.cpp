@@ -29,7 +29,6 @@ BitmapPicture::BitmapPicture(ResourceId id) : handles_(std::make_unique<Handles>
 
 BitmapPicture::~BitmapPicture() = default;
 
-bool BitmapPicture::loaded() const { return handles_->dib.has_value(); }
 int BitmapPicture::width() const { return handles_->dib ? handles_->dib->width() : 0; }
 int BitmapPicture::height() const { return handles_->dib ? handles_->dib->height() : 0; }
 

@@ -49,7 +49,6 @@ BitmapPicture::~BitmapPicture() {
     if (h.bitmap) DeleteObject(h.bitmap);
 }
 
-bool BitmapPicture::loaded() const { return handles_->width > 0; }
 int BitmapPicture::width() const { return handles_->width; }
 int BitmapPicture::height() const { return handles_->height; }
 

@@ -5,7 +5,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -71,15 +70,6 @@ TEST(ResourceTexts, MeshKeepsTheBlanksTheLoaderSeesAndTheMaterialItsTabs) {
     ASSERT_EQ(mtl.size(), 12u);
     for (std::size_t k = 4; k < mtl.size(); ++k) EXPECT_EQ(mtl[k].substr(0, 1), "\t") << "line " << k + 1;
     EXPECT_EQ(mtl[11], "\tKs 0.3500 0.3500 0.3500");
-}
-
-TEST(ResourceTexts, UnknownIdReadsAsEmpty) {
-    EXPECT_EQ(readTextResource(139), "");
-    MarkedTextBuffer buffer;
-    buffer.fill('#');
-    readMarkedTextResource(139, buffer);
-    EXPECT_EQ(std::string(buffer.data(), 4), std::string(4, '\0'));
-    EXPECT_EQ(buffer[4], '#');
 }
 
 }  // namespace

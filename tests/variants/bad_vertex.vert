@@ -1,0 +1,7 @@
+#version 110
+// A vertex stage that does not compile.
+void main()
+{
+    gl_Position = undeclaredPosition;
+}
+//~
