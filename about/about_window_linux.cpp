@@ -58,7 +58,7 @@ Pixmap loadPicture(Display* display, Window window, int& width, int& height) {
     Visual* visual = DefaultVisual(display, screen);
     width = picture.width();
     height = picture.height();
-    if (!picture.loaded() || width <= 0 || height <= 0 || visual->c_class != TrueColor) return None;
+    if (width <= 0 || height <= 0 || visual->c_class != TrueColor) return None;
 
     const unsigned depth = static_cast<unsigned>(DefaultDepth(display, screen));
     XImage* image = XCreateImage(display, visual, depth, ZPixmap, 0, nullptr, static_cast<unsigned>(width),
