@@ -8,7 +8,7 @@ SHELL := /bin/bash
 WINDOWS_TEST_BUILD = $(shell scripts/windows-test-build)
 WINE_BITS = $(if $(filter windows64,$(WINDOWS_TEST_BUILD)),64,32)
 
-.PHONY: all deps linux windows windows64 test run run-windows bench fuzz clean
+.PHONY: all deps linux windows windows64 test run run-windows bench fuzz clean docs
 
 all: linux windows
 
@@ -35,6 +35,11 @@ bench: linux
 
 run-windows: windows $(WINDOWS_TEST_BUILD) linux
 	@scripts/run-saver $(WINDOWS_TEST_BUILD)
+
+# Screenshots of the About window of both builds, committed under docs/.
+docs: linux $(WINDOWS_TEST_BUILD)
+	tools/about_screenshot.sh linux docs/about-linux.png
+	tools/about_screenshot.sh $(WINDOWS_TEST_BUILD) docs/about-windows.png
 
 # The fuzzers (clang, libFuzzer with ASan and UBSan, build/fuzz) for five minutes; make test
 # runs them briefly.
