@@ -8,7 +8,7 @@ SHELL := /bin/bash
 WINDOWS_TEST_BUILD = $(shell scripts/windows-test-build)
 WINE_BITS = $(if $(filter windows64,$(WINDOWS_TEST_BUILD)),64,32)
 
-.PHONY: all deps linux windows windows64 test run run-windows bench fuzz clean
+.PHONY: all deps linux windows windows64 windows-product test run run-windows bench fuzz docs clean
 
 all: linux windows
 
@@ -21,7 +21,11 @@ build/%/build.ninja: | deps
 linux windows windows64: %: deps build/%/build.ninja
 	cmake --build --preset $@
 
-test: linux windows $(WINDOWS_TEST_BUILD)
+# Only the .scr of the 32-bit tree, when its tests cannot run here anyway.
+windows-product: deps build/windows/build.ninja
+	cmake --build --preset windows --target orlinde-saver
+
+test: linux windows-product $(WINDOWS_TEST_BUILD)
 	@scripts/wine-prefix --bits $(WINE_BITS)
 	ctest --preset linux
 	@echo "Windows tests: build/$(WINDOWS_TEST_BUILD) under $(WINE_BITS)-bit Wine"
@@ -33,8 +37,13 @@ run: linux
 bench: linux
 	@scripts/bench
 
-run-windows: windows $(WINDOWS_TEST_BUILD) linux
+run-windows: windows-product $(WINDOWS_TEST_BUILD) linux
 	@scripts/run-saver $(WINDOWS_TEST_BUILD)
+
+# Screenshots of the About window of both builds, committed under docs/.
+docs: linux $(WINDOWS_TEST_BUILD)
+	tools/about_screenshot.sh linux docs/about-linux.png
+	tools/about_screenshot.sh $(WINDOWS_TEST_BUILD) docs/about-windows.png
 
 # The fuzzers (clang, libFuzzer with ASan and UBSan, build/fuzz) for five minutes; make test
 # runs them briefly.

@@ -1,9 +1,10 @@
 #include "app/saver_entry.h"
 
+#include "about/about_window.h"
 #include "app/launch_options.h"
 #include "app/saver_app.h"
 
-int runSaverEntry(const char* commandLine, void* /*instance*/, int /*showCommand*/) {
+int runSaverEntry(const char* commandLine, void* instance, int showCommand) {
     launchOptions = new LaunchOptions(commandLine);  // lives until the process ends
     const LaunchMode mode = launchOptions->mode;
 
@@ -12,6 +13,7 @@ int runSaverEntry(const char* commandLine, void* /*instance*/, int /*showCommand
         return 0;
     }
     if (mode == LaunchMode::Configure) {
+        AboutWindow about(instance, showCommand);  // returns once the window has closed
         return 0;
     }
     saverApp = new SaverApp(launchOptions);  // lives until the process ends

@@ -1,5 +1,6 @@
 // What the GPU draws against an independent CPU evaluation of the galaxy, pixel by pixel.
 #include "app/window_size.h"
+#include "render/resources.h"
 #include "render/scene.h"
 #include "render/shader_inputs.h"
 #include "tests/support/galaxy_reference.h"
@@ -20,13 +21,16 @@ struct PictureCase {
     float time;
 };
 
-// Float math on llvmpipe (fused multiply-adds, its own exp/log/atan/pow) and the CPU's
-// differ in the last bits; after rounding to 8 bits that moves a channel by one level,
-// rarely by more where the noise lookup lands between texels. Calibrated over the four
-// cases: about 0.1 % of pixels differ by more than one level, and none by more than 12.
+// llvmpipe's float math (its own exp, log, atan and pow, fused multiply-adds) and the
+// CPU's differ in the last bits, which moves a channel by one 8-bit level where the value
+// lies near a rounding edge. Measured over these four frames on Mesa 22.3 (native and
+// under Wine): every pixel within one level. The bounds leave a little room for other
+// builds of the driver: at most 0.1 % of pixels beyond one level, none beyond three. A
+// wrong constant, a reversed octave rotation or an unflipped noise texture moves
+// thousands of pixels by tens of levels.
 constexpr int kLevelsAlmostEverywhere = 1;
-constexpr double kFractionBeyondOneLevel = 0.01;
-constexpr int kLevelsAnywhere = 24;
+constexpr double kFractionBeyondOneLevel = 0.001;
+constexpr int kLevelsAnywhere = 3;
 
 class GalaxyPicture : public testing::TestWithParam<PictureCase> {
 protected:
@@ -70,6 +74,7 @@ TEST_P(GalaxyPicture, MatchesTheCpuEvaluation) {
     }
     const double fraction = static_cast<double>(beyond) / (static_cast<double>(c.width) * c.height);
     RecordProperty("worst_level_difference", worst);
+    RecordProperty("pixels_beyond_one_level", static_cast<int>(beyond));
     EXPECT_LE(fraction, kFractionBeyondOneLevel) << beyond << " pixels differ by more than one level";
     EXPECT_LE(worst, kLevelsAnywhere);
 }

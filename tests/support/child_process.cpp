@@ -49,6 +49,17 @@ std::vector<std::string> mergedEnvironment(const std::vector<std::string>& overr
 
 }  // namespace
 
+pid_t forkTiedToTest() {
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) _exit(127);  // the test ended before the signal was armed
+    }
+    return pid;
+}
+
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment)
     : outPath_(makeTempFile("orlinde-out")), errPath_(makeTempFile("orlinde-err")) {
     std::vector<std::string> envText = mergedEnvironment(environment);
@@ -59,12 +70,8 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vect
     for (auto& e : envText) env.push_back(e.data());
     env.push_back(nullptr);
 
-    const pid_t parent = getpid();
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("fork failed");
+    pid_ = forkTiedToTest();
     if (pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent) _exit(127);
         const int devNull = open("/dev/null", O_RDONLY);
         const int out = open(outPath_.c_str(), O_WRONLY | O_TRUNC);
         const int err = open(errPath_.c_str(), O_WRONLY | O_TRUNC);

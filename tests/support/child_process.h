@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+// fork() for a program a test starts: the child is killed when the test process dies.
+// Returns as fork() does.
+pid_t forkTiedToTest();
+
 // A program a test starts. Its output goes to temporary files, read after it ends. It is
 // ended by its PID when the object goes (and by the kernel if the test process dies).
 class ChildProcess {

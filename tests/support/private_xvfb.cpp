@@ -1,8 +1,9 @@
 #include "tests/support/private_xvfb.h"
 
+#include "tests/support/child_process.h"
+
 #include <poll.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,12 +21,8 @@ PrivateXvfb::PrivateXvfb(int width, int height, const std::vector<std::string>& 
     std::vector<char*> argv;
     for (std::string& word : command) argv.push_back(word.data());
     argv.push_back(nullptr);
-    const pid_t parent = getpid();
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("fork failed");
+    pid_ = forkTiedToTest();
     if (pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent) _exit(127);
         close(ready[0]);
         freopen("/dev/null", "w", stderr);
         // -displayfd: the server picks a free display and writes its number once it accepts clients.

@@ -52,6 +52,10 @@ public:
     void pressAndReleaseKey(const char* keySymName);  // "Escape", "a", ...
     void sync();
 
+    // What a window manager sends when the user closes a window: a WM_DELETE_WINDOW
+    // ClientMessage (there is no window manager on the test displays).
+    void requestClose(unsigned long window);
+
 private:
     _XDisplay* display_;
 };
