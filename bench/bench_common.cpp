@@ -1,22 +1,7 @@
 #include "bench/bench_common.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <ctime>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Counts every allocation; the library's operator delete frees with free(), matching malloc.
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size > 0 ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-
-long allocationCount() { return allocations.load(); }
 
 double processCpuMicroseconds() {
     timespec now{};

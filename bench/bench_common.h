@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/allocation_counter.h"
+
 #include <GLFW/glfw3.h>
 
 #include <chrono>
@@ -20,9 +22,6 @@ constexpr int kBenchFrames = 300;
 // The process's CPU time (all threads, the GL driver's included), in microseconds.
 double processCpuMicroseconds();
 
-// Allocations through operator new since the process started.
-long allocationCount();
-
 // A visible 640 x 480 window with the saver's context hints, current.
 GLFWwindow* openBenchWindow();
 
@@ -32,7 +31,7 @@ void measureFrames(GLFWwindow* window, BenchFigures& figures, DrawOne drawOne) {
     glfwSwapInterval(0);
     drawOne(0.0f);  // settle caches before measuring
     glfwSwapBuffers(window);
-    const long allocationsBefore = allocationCount();
+    const long allocationsBefore = allocationsSoFar();
     const double cpuBefore = processCpuMicroseconds();
     const auto wallBefore = std::chrono::steady_clock::now();
     for (int frame = 1; frame <= kBenchFrames; ++frame) {
@@ -43,5 +42,5 @@ void measureFrames(GLFWwindow* window, BenchFigures& figures, DrawOne drawOne) {
     const std::chrono::duration<double, std::micro> wall = std::chrono::steady_clock::now() - wallBefore;
     figures.cpuUsPerFrame = (processCpuMicroseconds() - cpuBefore) / kBenchFrames;
     figures.wallUsPerFrame = wall.count() / kBenchFrames;
-    figures.allocationsPerFrame = static_cast<double>(allocationCount() - allocationsBefore) / kBenchFrames;
+    figures.allocationsPerFrame = static_cast<double>(allocationsSoFar() - allocationsBefore) / kBenchFrames;
 }

@@ -4,26 +4,11 @@
 #include "render/glfw_texture.h"
 #include "render/scene.h"
 #include "render/shader_inputs.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/gl_test_context.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<bool> countingAllocations{false};
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Counts every allocation made through new; the library's operator delete frees with
-// free(), which matches the malloc here.
-void* operator new(std::size_t size) {
-    if (countingAllocations) ++allocations;
-    if (void* p = std::malloc(size > 0 ? size : 1)) return p;
-    throw std::bad_alloc();
-}
 
 namespace {
 
@@ -79,14 +64,12 @@ TEST_F(Frame, SteadyFramesAllocateNothing) {
     shaderInputs->setTime(0.0f);
     drawFrame();  // the first frame fills the location caches
     glfwSwapBuffers(context->window());
-    allocations = 0;
-    countingAllocations = true;
+    const long before = allocationsSoFar();
     for (int frame = 1; frame <= 100; ++frame) {
         shaderInputs->setTime(frame / 60.0f);
         drawFrame();
     }
-    countingAllocations = false;
-    EXPECT_EQ(allocations.load(), 0);
+    EXPECT_EQ(allocationsSoFar() - before, 0);
 }
 
 }  // namespace
