@@ -2,6 +2,7 @@
 
 #include "about/about_content.h"
 #include "about/open_web_page.h"
+#include "app/message_box.h"
 
 #include <windows.h>
 
@@ -79,7 +80,7 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-void showError(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK); }
+void showError(const char* text) { showMessageBox(text, "Error!", MessageIcon::Exclamation); }
 
 HFONT createFont(int height, int width, int weight, bool underline) {
     return CreateFontA(height, width, 0, 0, weight, FALSE, underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
