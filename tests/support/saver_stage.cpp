@@ -42,6 +42,13 @@ SaverStage::SaverStage(SaverBuild build, int width, int height, const std::vecto
     environment_.push_back("WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d");
     wineserver_ = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/lib/wine/wineserver", "-f", "-p"},
                                                  environment_);
+    // The prefix remembers the previous test's screen; wait until Wine has seen this one.
+    auto wait = startTool("screen_size_wait", {std::to_string(width), std::to_string(height), "30"});
+    const auto status = wait->waitFor(std::chrono::seconds(40));
+    if (!status || *status != 0) {
+        throw std::runtime_error("Wine does not see the " + std::to_string(width) + " x " + std::to_string(height) +
+                                 " screen: " + wait->standardOutput());
+    }
 }
 
 SaverStage::~SaverStage() {
