@@ -3,11 +3,9 @@
 // context drawing into it.
 #include "glfw_ext/native_attach.h"
 
-#include "app/window_size.h"
 #include "render/gl_entry_points.h"
-#include "render/scene.h"
-#include "render/shader_inputs.h"
 #include "tests/support/galaxy_look.h"
+#include "tests/support/gl_test_context.h"
 
 #include <GLFW/glfw3.h>
 #define GLFW_EXPOSE_NATIVE_WIN32
@@ -236,15 +234,7 @@ TEST_F(NativeAttach, DrawsTheGalaxyIntoTheWrappedWindow) {
     EXPECT_EQ(cleared[0], 255) << "the context does not draw into the wrapped window";
     EXPECT_EQ(cleared[1], 0);
 
-    loadGlEntryPoints();
-    windowSize.set(width, height);
-    setupScene();
-    shaderInputs->setTime(10.0f);
-    drawFrame();
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    glfwSwapBuffers(window);
+    const auto rgb = drawSceneFrame(window, width, height, 10.0f);
 
     EXPECT_EQ(galaxyProblem(width, height,
                             [&](int x, int y) {

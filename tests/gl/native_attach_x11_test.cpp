@@ -5,11 +5,9 @@
 
 #include "glfw_ext/native_attach.h"
 
-#include "app/window_size.h"
 #include "render/gl_entry_points.h"
-#include "render/scene.h"
-#include "render/shader_inputs.h"
 #include "tests/support/galaxy_look.h"
+#include "tests/support/gl_test_context.h"
 
 #include <GLFW/glfw3.h>
 #define GLFW_EXPOSE_NATIVE_X11
@@ -111,19 +109,6 @@ std::optional<XVisualInfo> otherGlVisual(Display* display) {
     return result;
 }
 
-std::vector<unsigned char> drawOneFrame(GLFWwindow* window, int width, int height) {
-    glfwMakeContextCurrent(window);
-    loadGlEntryPoints();
-    windowSize.set(width, height);
-    setupScene();
-    shaderInputs->setTime(10.0f);
-    drawFrame();
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    glfwSwapBuffers(window);
-    return rgb;
-}
 
 TEST_F(NativeAttach, DrawsIntoAnotherClientsWindowAndHandsItBack) {
     Owner owner;
@@ -137,7 +122,7 @@ TEST_F(NativeAttach, DrawsIntoAnotherClientsWindowAndHandsItBack) {
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 150);
 
-    const auto rgb = drawOneFrame(window, 200, 150);
+    const auto rgb = drawSceneFrame(window, 200, 150, 10.0f);
     EXPECT_EQ(galaxyProblem(200, 150,
                             [&](int x, int y) {
                                 const std::size_t at = (static_cast<std::size_t>(149 - y) * 200 + x) * 3;

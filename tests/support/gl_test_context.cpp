@@ -1,6 +1,9 @@
 #include "tests/support/gl_test_context.h"
 
+#include "app/window_size.h"
 #include "render/gl_entry_points.h"
+#include "render/scene.h"
+#include "render/shader_inputs.h"
 
 #include <stdexcept>
 #include <type_traits>
@@ -31,4 +34,18 @@ GlTestContext::GlTestContext(int width, int height) {
 GlTestContext::~GlTestContext() {
     glfwDestroyWindow(window_);
     glfwTerminate();
+}
+
+std::vector<unsigned char> drawSceneFrame(GLFWwindow* window, int width, int height, float time) {
+    glfwMakeContextCurrent(window);
+    loadGlEntryPoints();
+    windowSize.set(width, height);
+    setupScene();
+    shaderInputs->setTime(time);
+    drawFrame();
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glfwSwapBuffers(window);
+    return rgb;
 }

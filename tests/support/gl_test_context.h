@@ -2,6 +2,8 @@
 
 #include "render/gl_entry_points.h"
 
+#include <vector>
+
 // Entry points only the tests use, to read GL state back.
 struct GlReadBack {
     PFNGLGETPROGRAMIVPROC getProgramiv = nullptr;
@@ -10,6 +12,10 @@ struct GlReadBack {
     PFNGLGETBUFFERSUBDATAPROC getBufferSubData = nullptr;
     PFNGLGETVERTEXATTRIBIVPROC getVertexAttribiv = nullptr;
 };
+
+// Sets the process-wide scene up in the window's current context, draws one frame at
+// `time` and returns it as RGB rows, bottom row first, before presenting it.
+std::vector<unsigned char> drawSceneFrame(GLFWwindow* window, int width, int height, float time);
 
 // A real OpenGL context for GL tests: an invisible GLFW window with the saver's context
 // hints, current on this thread, with the program's entry points loaded.
